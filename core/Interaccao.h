@@ -9,7 +9,8 @@ namespace qrx {
 class Interaccao {
 public:
     // Icon of a message, numbered as the system numbers its message kinds.
-    enum class Icone { Aviso = 0, Informacao = 1, Critico = 2, Pergunta = 3 };
+    // Nenhum: a plain box without icon.
+    enum class Icone { Aviso = 0, Informacao = 1, Critico = 2, Pergunta = 3, Nenhum = 4 };
 
     // Buttons offered and the button pressed, with the platform's classic values.
     enum class Botoes { Ok, OkCancelar, RepetirCancelar, SimNao, SimNaoCancelar };

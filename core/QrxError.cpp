@@ -15,4 +15,22 @@ QString QrxError::textoCompleto() const
     return QStringLiteral("Erro %1 (%2)").arg(m_numero).arg(m_descricao);
 }
 
+namespace erros {
+
+QString descricaoPadrao(qint32 numero)
+{
+    switch (numero) {
+    case ArgumentoInvalido: return QStringLiteral("Invalid procedure call or argument");
+    case Overflow: return QStringLiteral("Overflow");
+    case DivisaoPorZero: return QStringLiteral("Division by zero");
+    case ValorInvalido: return QStringLiteral("Type mismatch");
+    case FicheiroNaoEncontrado: return QStringLiteral("File not found");
+    case FicheiroInacessivel: return QStringLiteral("Path/File access error");
+    case UsoInvalidoNulo: return QStringLiteral("Invalid use of Null");
+    default: return QString();
+    }
+}
+
+} // namespace erros
+
 } // namespace qrx

@@ -37,6 +37,12 @@ inline constexpr qint32 FicheiroNaoEncontrado = 53;
 inline constexpr qint32 ValorInvalido = 13;                   // type mismatch
 inline constexpr qint32 Overflow = 6;
 inline constexpr qint32 ArgumentoInvalido = 5;                // invalid procedure call or argument
+inline constexpr qint32 DivisaoPorZero = 11;
+inline constexpr qint32 UsoInvalidoNulo = 94;                 // a database null where a value is needed
+
+// The platform's own description of one of the numbers above ("Overflow", "Type mismatch",
+// ...); empty for any other number.
+QString descricaoPadrao(qint32 numero);
 } // namespace erros
 
 } // namespace qrx

@@ -81,6 +81,10 @@ public:
     // Raw access for models and writers (rows in order, deleted ones skipped).
     const QVector<QVariant> &linha(int posicao) const;
 
+    // An independent in-memory copy of the rows and fields, positioned on the same row; it has
+    // no connection and no pending changes.
+    Recordset copia() const;
+
 private:
     friend class CDataAccess;
     struct Dados;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace qrx {
+
+class SistemaFicheiros {
+public:
+    bool PastaExiste(const QString &caminho) const;
+};
+
+} // namespace qrx
