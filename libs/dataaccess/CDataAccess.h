@@ -4,6 +4,7 @@
 #include "qrxdataaccess_export.h"
 
 #include <QString>
+#include <QStringBuilder>
 #include <QVariantList>
 
 #include <memory>
@@ -24,6 +25,8 @@ enum RECORDSETTYPES { RT_Disconnected = 0, RT_Connected = 1 };
 struct QRXDATAACCESS_EXPORT Instrucao {
     Instrucao(const QString &t) : texto(t) {}               // NOLINT: plain text converts
     Instrucao(const char *t) : texto(QString::fromUtf8(t)) {} // NOLINT
+    template <typename A, typename B>
+    Instrucao(const QStringBuilder<A, B> &t) : texto(t) {}    // NOLINT: "a" + b converts too
     Instrucao(QString t, QVariantList p) : texto(std::move(t)), parametros(std::move(p)) {}
     QString texto;
     QVariantList parametros;

@@ -55,6 +55,8 @@ private Q_SLOTS:
     void getConnection();
     void dataComponentsInstalled();
     void opcoesDaConsulta();
+    void nomeDaEmpresa();
+    void camposComOMesmoNome();
 };
 
 void TstCDataAccess::openConnectionVazioNaoFazNada()
@@ -417,6 +419,40 @@ void TstCDataAccess::opcoesDaConsulta()
     QCOMPARE(rs.recordCount(), 1);
     const QrxError e = erroDe([&] { bd.GetRecordset(QString(), "PROC_X", rs, QO_UseStoredProc); });
     QCOMPARE(e.origem(), QStringLiteral("DataAccessAPI"));
+}
+
+// The caption lookup: a connected read of the company table named through the dialect.
+void TstCDataAccess::nomeDaEmpresa()
+{
+    BaseTeste base;
+    CDataAccess bd;
+    bd.OpenConnection(base.textoLigacao());
+    Recordset rs;
+    QVERIFY(bd.GetConnectedRecordset(QStringLiteral("SELECT NOME FROM ") + bd.dialecto().tabela(QStringLiteral("EMPRESA")),
+                                     rs, LT_Optimistic));
+    QVERIFY(!rs.eof());
+    QCOMPARE(rs.value(0).toString(), QStringLiteral("Empresa de Teste, Lda"));
+    rs.close();
+    base.executa({QStringLiteral("DELETE FROM EMPRESA")});
+    bd.GetConnectedRecordset(QStringLiteral("SELECT NOME FROM ") + bd.dialecto().tabela(QStringLiteral("EMPRESA")), rs);
+    QVERIFY(rs.eof() && rs.bof());
+}
+
+// Two columns of a query share a name: positions tell them apart, the name finds the first.
+void TstCDataAccess::camposComOMesmoNome()
+{
+    BaseTeste base;
+    CDataAccess bd;
+    bd.OpenConnection(base.textoLigacao());
+    Recordset rs;
+    bd.GetRecordset(QString(), "SELECT C.NNUMDOC, T.NOME, C.TERCEIRO AS NOME FROM DOCGCCAB C "
+                               "JOIN TERCVDI T ON T.NUMDOC = C.NNUMDOC AND T.TPDOC = C.TPDOC ORDER BY C.NNUMDOC", rs);
+    QCOMPARE(rs.fieldCount(), 3);
+    QCOMPARE(rs.field(1).nome, QStringLiteral("NOME"));
+    QCOMPARE(rs.field(2).nome, QStringLiteral("NOME"));
+    QCOMPARE(rs.value(1).toString(), QStringLiteral("Cliente Um"));
+    QCOMPARE(rs.value(2).toString(), QStringLiteral("0001"));
+    QCOMPARE(rs.value(QStringLiteral("nome")).toString(), QStringLiteral("Cliente Um"));
 }
 
 QTEST_GUILESS_MAIN(TstCDataAccess)
