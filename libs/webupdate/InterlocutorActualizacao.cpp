@@ -1,0 +1,7 @@
+#include <qrxCoreWebUpdate/InterlocutorActualizacao.h>
+
+namespace qrx {
+
+InterlocutorActualizacao::~InterlocutorActualizacao() = default;
+
+} // namespace qrx
