@@ -3,46 +3,18 @@
 # -DBINARIO=<suite build dir> -DEXEMPLO=<example source> -DTRABALHO=<scratch dir>
 # -DGERADOR=<generator> -DCOMPILADOR=<C++ compiler> -DQT6_DIR=<Qt6 package dir>
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/../../support/PacoteCliente.cmake)
 
-function(corre)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE estado OUTPUT_VARIABLE saida ERROR_VARIABLE erros)
-  if(NOT estado EQUAL 0)
-    message(FATAL_ERROR "falhou (${estado}): ${ARGN}\n${saida}\n${erros}")
-  endif()
-  set(saida "${saida}" PARENT_SCOPE)
-endfunction()
-
-file(REMOVE_RECURSE "${TRABALHO}")
-set(prefixo "${TRABALHO}/prefixo")
-
-corre(${CMAKE_COMMAND} --install "${BINARIO}" --component qrxCoreProvCTBSageL50 --prefix "${prefixo}")
-
-# Client programs get the package headers and nothing of the suite's core.
-file(GLOB_RECURSE cabecalhos RELATIVE "${prefixo}/include" "${prefixo}/include/*")
-list(SORT cabecalhos)
-set(esperados
+instala_e_constroi_exemplo(qrxCoreProvCTBSageL50
   qrxCoreProvCTBSageL50/ErroProvCTB.h
   qrxCoreProvCTBSageL50/cLinhaProvCTB.h
   qrxCoreProvCTBSageL50/cLinhasProcCTB.h
   qrxCoreProvCTBSageL50/cProvCTB.h
   qrxCoreProvCTBSageL50/qrxcoreprovctbsagel50_export.h)
-if(NOT cabecalhos STREQUAL esperados)
-  message(FATAL_ERROR "cabeçalhos instalados inesperados: ${cabecalhos}")
-endif()
-
-corre(${CMAKE_COMMAND} -S "${EXEMPLO}" -B "${TRABALHO}/exemplo" -G "${GERADOR}"
-      "-DCMAKE_CXX_COMPILER=${COMPILADOR}" "-DCMAKE_PREFIX_PATH=${prefixo}" "-DQt6_DIR=${QT6_DIR}")
-corre(${CMAKE_COMMAND} --build "${TRABALHO}/exemplo")
 
 set(saidaFicheiros "${TRABALHO}/ctb")
 file(MAKE_DIRECTORY "${saidaFicheiros}")
-if(WIN32)
-  set(programa "${TRABALHO}/exemplo/exemplo_sagectb.exe")
-  # The library sits in the prefix's bin folder.
-  set(ENV{PATH} "${prefixo}/bin;$ENV{PATH}")
-else()
-  set(programa "${TRABALHO}/exemplo/exemplo_sagectb")
-endif()
+find_program(programa NAMES exemplo_sagectb PATHS "${exemplo}" NO_DEFAULT_PATH REQUIRED)
 corre("${programa}" "${saidaFicheiros}")
 
 foreach(esperado "Erro 1: Data inválida." "Linhas aceites: 2" "Linhas escritas: 2")
